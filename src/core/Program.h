@@ -1,0 +1,38 @@
+#pragma once
+// The running program: the window with every subsystem's handlers wired to it. Built by the
+// executable with the real platform, and by the window tests with fakes.
+
+#include <QString>
+#include <memory>
+
+namespace lumeport {
+
+class CourseSelection;
+class Form1;
+class LessonLoading;
+class Startup;
+class WindowChrome;
+struct Platform;
+
+class Program {
+public:
+    Program(Platform& platform, const QString& programDir);
+    ~Program();
+
+    // Opens the window: runs start-up, which ends with the window shown.
+    void Start();
+
+    Form1& form() { return *form_; }
+    CourseSelection& courses() { return *courses_; }
+    LessonLoading& loading() { return *loading_; }
+
+private:
+    Platform& platform_;
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<WindowChrome> chrome_;
+    std::unique_ptr<LessonLoading> loading_;
+    std::unique_ptr<CourseSelection> courses_;
+    std::unique_ptr<Startup> startup_;
+};
+
+} // namespace lumeport
