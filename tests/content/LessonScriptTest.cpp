@@ -1,6 +1,7 @@
 #include "LessonScript.h"
 
 #include "CourseCatalogue.h"
+#include "DocumentText.h"
 #include "LessonChoice.h"
 #include "SentenceTable.h"
 
@@ -153,6 +154,36 @@ TEST(LessonChoice, NextAndPreviousStopAtTheEnds) {
     EXPECT_EQ(NextLessonNode(5, 9), 6);
     EXPECT_EQ(NextLessonNode(9, 9), 9); // the tree's last lesson
     EXPECT_EQ(NextLessonNode(5, 0), 6); // no tree: only the mapping limits
+}
+
+} // namespace
+
+namespace {
+
+SentenceTable tableOfFixture(const char* name) {
+    const DocumentRead read =
+        readDocument(QStringLiteral(LUMEPORT_FIXTURES_DIR "/documents/") + QLatin1String(name));
+    EXPECT_TRUE(read.ok) << name;
+    return SentenceTable::FromScriptText(read.text);
+}
+
+// A course file kept as GBK plain text and the same script saved as rich text by another
+// program give the learner the same sentences.
+TEST(SentenceTable, GbkPlainTextAndRichTextLoadToTheSameTable) {
+    const SentenceTable gbk = tableOfFixture("lesson-script-gbk.txt");
+    const SentenceTable rtf = tableOfFixture("lesson-script.rtf");
+    ASSERT_EQ(gbk.SentenceCount(), 2);
+    ASSERT_EQ(rtf.SentenceCount(), gbk.SentenceCount());
+    for (int i = 1; i <= gbk.SentenceCount(); ++i) {
+        EXPECT_EQ(rtf[i].Record, gbk[i].Record);
+        EXPECT_EQ(rtf[i].EnglishText, gbk[i].EnglishText);
+        EXPECT_EQ(rtf[i].ChineseText, gbk[i].ChineseText);
+        EXPECT_EQ(rtf[i].StartTime, gbk[i].StartTime);
+        EXPECT_EQ(rtf[i].EndTime, gbk[i].EndTime);
+        EXPECT_EQ(rtf[i].NoteText, gbk[i].NoteText);
+    }
+    EXPECT_EQ(gbk[1].ChineseText, "你好");
+    EXPECT_EQ(rtf[1].NoteText, "A greeting.\r\nSay it with a smile.");
 }
 
 } // namespace

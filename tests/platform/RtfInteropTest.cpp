@@ -34,8 +34,9 @@ const RtfCharFormat* formatOf(const RtfContent& content, const QString& word) {
     return nullptr; // absent, or not in one run
 }
 
-const QString kScript = QStringLiteral(u"*^Hello^,^ ^Tom^.^#你好#1.5#3.25######*\r\n"
-                                       u"*^How^ ^are^ ^you^?^#你好吗？#3.25#5.5######*");
+const QString kScript =
+    QStringLiteral(u"*^Hello^,^ ^Tom^.^#你好#1.5#3.25#A greeting.\r\nSay it with a smile.#####"
+                   u"*^How^ ^are^ ^you^?^#你好吗？#3.25#5.5######*");
 
 // The same script as LibreOffice's RTF, as UTF-8 and as GBK plain text: one text.
 TEST(RtfInterop, LibreOfficeScriptReadsAsTheScript) {
