@@ -3,11 +3,18 @@
 // program, fakes in the tests.
 
 #include "Display.h"
+#include "MediaPlayer.h"
+#include "Notices.h"
+#include "Shell.h"
 
 namespace lumeport {
 
 struct Platform {
     Display& display;
+    MediaPlayer& lessonPlayer; // WindowsMediaPlayer1: the lesson's video or audio
+    MediaPlayer& wordPlayer;   // WindowsMediaPlayer2: word recordings, never seen
+    Notices& notices;
+    Shell& shell;
 };
 
 } // namespace lumeport

@@ -4,6 +4,7 @@
 #include "Form1.h"
 #include "LessonLoading.h"
 #include "Platform.h"
+#include "SentenceTracker.h"
 #include "Startup.h"
 #include "WindowChrome.h"
 
@@ -25,7 +26,8 @@ Program::Program(Platform& platform, const QString& programDir)
     , form_(std::make_unique<Form1>(PixelsPerTwip(platform.display))) {
     form_->state.ProgramDir = programDir;
     chrome_ = std::make_unique<WindowChrome>(*form_);
-    loading_ = std::make_unique<LessonLoading>(*form_, platform_);
+    tracker_ = std::make_unique<SentenceTracker>(*form_, platform_.lessonPlayer);
+    loading_ = std::make_unique<LessonLoading>(*form_, platform_, *tracker_);
     courses_ = std::make_unique<CourseSelection>(*form_, *loading_);
     startup_ = std::make_unique<Startup>(*form_, platform_, *courses_, *loading_);
     QObject::connect(form_.get(), &Form1::unloading, form_.get(), [this] { Shutdown(*form_); });

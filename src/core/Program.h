@@ -10,6 +10,7 @@ namespace lumeport {
 class CourseSelection;
 class Form1;
 class LessonLoading;
+class SentenceTracker;
 class Startup;
 class WindowChrome;
 struct Platform;
@@ -25,11 +26,13 @@ public:
     Form1& form() { return *form_; }
     CourseSelection& courses() { return *courses_; }
     LessonLoading& loading() { return *loading_; }
+    SentenceTracker& tracker() { return *tracker_; }
 
 private:
     Platform& platform_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<WindowChrome> chrome_;
+    std::unique_ptr<SentenceTracker> tracker_;
     std::unique_ptr<LessonLoading> loading_;
     std::unique_ptr<CourseSelection> courses_;
     std::unique_ptr<Startup> startup_;

@@ -14,6 +14,7 @@ Control::Control(const QString& name, QWidget* widget, double pixelsPerTwip)
     widget_->setObjectName(name);
     widget_->setMouseTracking(true);
     watch(widget_);
+    setFont(font_);
 }
 
 Control::~Control() {
@@ -102,16 +103,12 @@ bool Control::hasFocus() const {
 
 void Control::setFont(const FontDesign& font) {
     font_ = font;
-    if (widget_) widget_->setFont(qtFont());
-}
-
-QFont Control::qtFont() const {
-    QFont f(font_.family);
-    f.setPointSizeF(font_.pointSize);
-    f.setBold(font_.bold);
-    f.setItalic(font_.italic);
-    f.setUnderline(font_.underline);
-    return f;
+    qtFont_ = QFont(font.family);
+    qtFont_.setPointSizeF(font.pointSize);
+    qtFont_.setBold(font.bold);
+    qtFont_.setItalic(font.italic);
+    qtFont_.setUnderline(font.underline);
+    if (widget_) widget_->setFont(qtFont_);
 }
 
 bool Control::eventFilter(QObject* watched, QEvent* event) {

@@ -3,6 +3,7 @@
 // twips arithmetic of the layout is exact) and turned into pixels only when it reaches Qt:
 // pixels = twips x dpi / 1440. Mouse positions come back in twips inside the control.
 
+#include <QFont>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -18,6 +19,7 @@ struct FontDesign {
     bool bold = false;
     bool italic = false;
     bool underline = false;
+    bool operator==(const FontDesign&) const = default;
 };
 
 class Control : public QObject {
@@ -74,7 +76,7 @@ protected:
     virtual void applyGeometry();
     // For self-sizing controls: take a size without re-running the self-sizing.
     void setSizeQuietly(double width, double height);
-    QFont qtFont() const;
+    const QFont& qtFont() const { return qtFont_; }
     void watch(QWidget* widget);
 
 private:
@@ -86,6 +88,7 @@ private:
     double left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Pointer pointer_ = Pointer::Arrow;
     FontDesign font_;
+    QFont qtFont_; // font_ as Qt knows it, made once per change: making fonts is not cheap
     bool pressedInside_ = false;
     bool afterDoubleClick_ = false;
 };

@@ -3,6 +3,7 @@
 // template; loading element i makes a copy of the template in the same container.
 
 #include <QObject>
+#include <algorithm>
 #include <vector>
 
 namespace lumeport {
@@ -26,13 +27,11 @@ public:
         items_[static_cast<size_t>(i)] = control;
     }
 
-    // A new, hidden element i that looks like the template.
+    // Element i; when it does not exist yet, a new, hidden one that looks like the template.
     T* Load(int i) {
         T* model = Template();
         if (!model || i <= 0 || (*this)[i]) return (*this)[i];
-        auto* element =
-            new T(model->name(), model->widget()->parentWidget(), model->pixelsPerTwip());
-        element->setParent(model->parent());
+        T* element = spare_.empty() ? make(*model) : take();
         element->copyLookFrom(*model);
         element->setGeometry(model->left(), model->top(), model->width(), model->height());
         element->setVisible(false);
@@ -40,25 +39,41 @@ public:
         return element;
     }
 
-    // Removes element i. Deletion waits for the event loop, because the element may be the
-    // one whose click is being handled.
+    // Removes element i. Removed elements are hidden and kept for a later Load: a sentence
+    // change rebuilds dozens of word tiles, and making widgets anew each time is what would
+    // cost. Keeping them also spares the element whose click is being handled.
     void Unload(int i) {
         T* element = (*this)[i];
         if (!element || i == 0) return;
         element->setVisible(false);
-        element->deleteLater();
+        spare_.push_back(element);
         items_[static_cast<size_t>(i)] = nullptr;
     }
 
-    // Removes every element but the template.
-    void UnloadAll() {
-        for (int i = upperBound(); i >= 1; --i)
+    // Removes every element from `first` on.
+    void UnloadFrom(int first) {
+        first = std::max(first, 1);
+        for (int i = upperBound(); i >= first; --i)
             Unload(i);
-        items_.resize(items_.empty() ? 0 : 1);
+        items_.resize(std::min(items_.size(), static_cast<size_t>(first)));
     }
+    // Removes every element but the template.
+    void UnloadAll() { UnloadFrom(1); }
 
 private:
+    static T* make(const T& model) {
+        auto* element = new T(model.name(), model.widget()->parentWidget(), model.pixelsPerTwip());
+        element->setParent(model.parent());
+        return element;
+    }
+    T* take() {
+        T* element = spare_.back();
+        spare_.pop_back();
+        return element;
+    }
+
     std::vector<T*> items_;
+    std::vector<T*> spare_;
 };
 
 } // namespace lumeport

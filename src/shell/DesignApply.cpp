@@ -89,6 +89,7 @@ QTimer* CreateTimer(Form1& form, const ControlDesign& d) {
     timer->setObjectName(d.name);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(d.interval);
+    timer->setSingleShot(d.singleShot);
     if (d.enabled) timer->start();
     return timer;
 }

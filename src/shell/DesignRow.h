@@ -85,6 +85,7 @@ public:
     D& picture(Art art) { return set(row_.picture, art); }
     D& interval(int ms) { return set(row_.interval, ms); }
     D& off() { return set(row_.enabled, false); }
+    D& singleShot() { return set(row_.singleShot, true); }
 
     operator ControlDesign() const { return row_; }
 

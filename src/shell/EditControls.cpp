@@ -1,5 +1,7 @@
 #include "EditControls.h"
 
+#include "RichTextDocument.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
@@ -52,6 +54,14 @@ QString RichTextBox::plainText() const {
 
 void RichTextBox::setPlainText(const QString& text) {
     editor_->setPlainText(text);
+}
+
+void RichTextBox::setDocument(const RtfContent& content) {
+    FillTextDocument(*editor_->document(), content);
+}
+
+RtfContent RichTextBox::document() const {
+    return ContentOfTextDocument(*editor_->document());
 }
 
 void RichTextBox::moveCaretToStart() {

@@ -3,6 +3,7 @@
 // box, and the invisible key sinks that give the arrow keys to a scrolled view.
 
 #include "Control.h"
+#include "RtfReader.h"
 
 class QLineEdit;
 class QPlainTextEdit;
@@ -33,6 +34,9 @@ public:
     QTextEdit* editor() const { return editor_; }
     QString plainText() const;
     void setPlainText(const QString& text);
+    // Loads a rich-text document (text and formatting), or gives it back for saving.
+    void setDocument(const RtfContent& content);
+    RtfContent document() const;
     void moveCaretToStart();
 
 private:

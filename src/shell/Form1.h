@@ -9,6 +9,7 @@
 #include "EditControls.h"
 #include "FormState.h"
 #include "Label.h"
+#include "Line.h"
 #include "MediaWindow.h"
 #include "PictureControls.h"
 #include "TreeView.h"
@@ -57,23 +58,105 @@ public:
     PictureBox* Picture22 = nullptr;
     Label* Label7 = nullptr;
 
-    // --- study panels
+    Image* Image21 = nullptr; // English check image
+    Label* Label44 = nullptr;
+    Image* Image26 = nullptr; // Chinese check image
+    Label* Label45 = nullptr;
+
+    // --- sentence list (play view)
+    PictureBox* Picture1 = nullptr;
+    Label* Label39 = nullptr;
+    PictureBox* Picture11 = nullptr; // viewport
+    PictureBox* Picture10 = nullptr; // content
+    Image* Image15 = nullptr;        // background kept still
+    ControlArray<Label> Label5;
+    CommandButton* Command11 = nullptr;
+    CommandButton* Command12 = nullptr;
+    Image* Image13 = nullptr; // track
+    Image* Image14 = nullptr; // thumb
+    PictureBox* Picture7 = nullptr;
+    Label* Label40 = nullptr;
+
+    // --- full-text view
     PictureBox* AllWordTextPicture = nullptr;
     PictureBox* AllWordMainPicture = nullptr;
     ControlArray<Label> AllWordTextLabel;
-    PictureBox* Picture16 = nullptr;
-    PictureBox* Picture14 = nullptr;
+    ControlArray<Line> AllWordLine;
+    ControlArray<Label> AllChineseLabel;
+    ControlArray<Image> AllVoiceImage;
+    CommandButton* AllWordUpCommand = nullptr;
+    CommandButton* AllWordDownCommand = nullptr;
+    Image* AllWordVScrollImage = nullptr;
+    Image* AllWordMoveImage = nullptr;
+
+    // --- translation view
+    PictureBox* Picture16 = nullptr; // viewport
+    PictureBox* Picture14 = nullptr; // content
+    ControlArray<Label> Label14;     // English lines
+    ControlArray<Label> Label8;      // Chinese lines
+    ControlArray<Label> Label58;     // cover strips
+    ControlArray<Image> Image18;     // voice icons
+    ControlArray<Line> Line1;        // underline of the current sentence
+    CommandButton* Command16 = nullptr;
+    CommandButton* Command17 = nullptr;
+    Image* Image16 = nullptr; // track
+    Image* Image17 = nullptr; // thumb
+
+    // --- dictation view
     PictureBox* Picture18 = nullptr;
-    TextBox* Text1 = nullptr;
+    Label* Label28 = nullptr;
+    Image* Image20 = nullptr;
+    Label* Label21 = nullptr;
+    Label* Label16 = nullptr; // English line
+    Image* Image19 = nullptr;
+    Label* Label22 = nullptr;
+    Label* Label17 = nullptr; // Chinese line
+    Label* Label23 = nullptr;
+    Label* Label24 = nullptr;
+    TextBox* Text1 = nullptr; // answer box
+
+    // --- sentence card
     PictureBox* Picture25 = nullptr;
-    PictureBox* Picture29 = nullptr;
+    Image* Image31 = nullptr;
+    Label* Label53 = nullptr;
+    Label* Label52 = nullptr;        // English line
+    PictureBox* Picture29 = nullptr; // word tiles
     ControlArray<Label> SenWordLabel;
+    Image* Image32 = nullptr;
+    Label* Label54 = nullptr;
+    Label* Label56 = nullptr; // Chinese line
+    Image* Image33 = nullptr;
+    Label* Label55 = nullptr;
+    TextBox* Text11 = nullptr;       // note box
+    PictureBox* Picture26 = nullptr; // note prompt
+    Label* Label57 = nullptr;
+
+    // --- notes view
     PictureBox* Picture27 = nullptr;
     RichTextBox* RichTextBox7 = nullptr;
+
+    // --- bottom bar
+    Image* Image6 = nullptr;
+    CommandButton* Command1 = nullptr;  // play
+    CommandButton* Command2 = nullptr;  // pause
+    CommandButton* Command3 = nullptr;  // stop
+    CommandButton* Command19 = nullptr; // previous sentence
+    CommandButton* Command18 = nullptr; // next sentence
+    CommandButton* Command10 = nullptr; // repeat
+    PictureBox* Picture4 = nullptr;     // progress bar
+    PictureBox* Picture5 = nullptr;     // progress thumb
+    PictureBox* Picture8 = nullptr;     // volume slider
+    PictureBox* Picture9 = nullptr;
+    Image* Image12 = nullptr; // volume thumb
+    Label* Label12 = nullptr; // elapsed time
+    Label* Label11 = nullptr; // total time
+    Label* Label13 = nullptr; // course label
 
     // --- word popup
     PictureBox* WordPicture = nullptr;
     Label* WordEnglishTextLabel = nullptr;
+    Label* WordPronTextLabel = nullptr;
+    Label* WordChineseTextLabel = nullptr;
 
     // --- tip box, key sinks, install path
     PictureBox* Picture24 = nullptr;

@@ -36,6 +36,7 @@ struct ControlDesign {
     bool tooltipLook = false; // the system's tooltip colours
     Art picture = Art::None;
     int interval = 0; // timers
+    bool singleShot = false;
     std::function<void(Form1&, const ControlDesign&)> create;
 };
 

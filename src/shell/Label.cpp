@@ -54,12 +54,14 @@ void Label::setWordWrap(bool wrap) {
 
 void Label::setFont(const FontDesign& font) {
     Control::setFont(font);
+    metrics_.reset();
     if (autoSize_) fitToText();
     widget()->update();
 }
 
 QSizeF Label::textSize(const QString& text) const {
-    const QFontMetricsF metrics(qtFont());
+    if (!metrics_) metrics_.emplace(qtFont());
+    const QFontMetricsF& metrics = *metrics_;
     // Whole pixels, as the label is drawn.
     const double w = std::ceil(metrics.horizontalAdvance(text));
     const double h = std::ceil(metrics.height());
@@ -77,7 +79,10 @@ void Label::copyLookFrom(const Label& other) {
     transparent_ = other.transparent_;
     wordWrap_ = other.wordWrap_;
     setPointer(other.pointer());
-    Control::setFont(other.font());
+    if (!(font() == other.font())) {
+        Control::setFont(other.font());
+        metrics_ = other.metrics_;
+    }
     caption_ = other.caption_;
     autoSize_ = other.autoSize_;
     setGeometry(left(), top(), other.width(), other.height());

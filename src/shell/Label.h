@@ -5,6 +5,8 @@
 #include "Control.h"
 
 #include <QColor>
+#include <QFontMetricsF>
+#include <optional>
 
 namespace lumeport {
 
@@ -44,6 +46,7 @@ private:
     bool transparent_ = true;
     bool autoSize_ = false;
     bool wordWrap_ = false;
+    mutable std::optional<QFontMetricsF> metrics_; // of the current font
 };
 
 } // namespace lumeport

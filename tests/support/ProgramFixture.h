@@ -4,6 +4,8 @@
 // test reads as what a learner does.
 
 #include "FakeDisplay.h"
+#include "FakeMediaPlayer.h"
+#include "FakePlatform.h"
 #include "Form1.h"
 #include "Platform.h"
 #include "Program.h"
@@ -40,7 +42,11 @@ protected:
 
     QTemporaryDir dir_;
     FakeDisplay display_;
-    Platform platform_{display_};
+    FakeMediaPlayer lessonPlayer_; // plays the files that exist below the ProgramDir
+    FakeMediaPlayer wordPlayer_;
+    FakeNotices notices_;
+    FakeShell shell_;
+    Platform platform_{display_, lessonPlayer_, wordPlayer_, notices_, shell_};
     std::unique_ptr<Program> program_;
 };
 

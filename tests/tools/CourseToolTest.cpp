@@ -69,12 +69,36 @@ TEST_F(ProgramDirCheck, NamesTheMissingAndBrokenFiles) {
     write("SETTING/BookList/Wandervale.dat", "^One^Two^Three^");
     write("Book/Wandervale/1.dat", "*^A^#甲#1#2######*");
     write("Book/Wandervale/2.dat", QByteArray("{\\rtf1{{{{\\'") + QByteArray(300000, '{'));
+    write("Sound/Wandervale/1.wmv", "media");
+    write("Sound/Wandervale/2.wmv", "media");
     EXPECT_EQ(check(), (QStringList{"Book/Wandervale/2.dat: holds no sentences",
                                     "Book/Wandervale/3.dat: missing"}));
 }
 
-TEST_F(ProgramDirCheck, TheSampleCourseIsClean) {
-    EXPECT_EQ(lines(CheckProgramDir(QStringLiteral(LUMEPORT_DATA_DIR))), QStringList{});
+TEST_F(ProgramDirCheck, MediaIsLookedForByEachCoursesRule) {
+    write("Book/Ostermoor/7.dat", "*^A^#甲#100#101######*");
+    write("Book/Ostermoor/3.dat", "*^A^#甲#10#11######*");
+    write("Book/Ostermoor/190.dat", "*^A^#甲#10#11######*");
+    write("Book/Tessaline 1/2.dat", "*^A^#甲#1#2######*");
+    write("Sound/Tessaline 1/2.avi", "media");
+    write("Book/Brightwell/1.dat", "*^A^#甲#1#2######*");
+    write("Book/Brightwell/notes.txt", "not a lesson");
+    EXPECT_EQ(check(), (QStringList{
+                           "SETTING/BookList/Wandervale.dat: missing",
+                           "Sound/Brightwell/1.mp3: missing; played by lesson 1 of Brightwell",
+                           "Book/Ostermoor/190.dat: lesson 190 lies in no track of the course",
+                           "Sound/Ostermoor/1.mp3: missing; played by lessons 3, 7 of Ostermoor",
+                       }));
+}
+
+// The sample course leaves the media of lessons 5 and up out on purpose, so that the learner
+// can see what a lesson without media does; everything else is in order.
+TEST_F(ProgramDirCheck, TheSampleCourseLacksOnlyTheMediaItLeavesOut) {
+    QStringList expected;
+    for (int lesson = 5; lesson <= 8; ++lesson)
+        expected << QString("Sound/Wandervale/%1.wmv: missing; played by lesson %1 of Wandervale")
+                        .arg(lesson);
+    EXPECT_EQ(lines(CheckProgramDir(QStringLiteral(LUMEPORT_DATA_DIR))), expected);
 }
 
 } // namespace

@@ -5,10 +5,13 @@
 #include "DocumentText.h"
 #include "LessonChoice.h"
 #include "LessonScript.h"
+#include "MediaRules.h"
 #include "SentenceTable.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMap>
+#include <QRegularExpression>
 #include <optional>
 
 namespace lumeport {
@@ -106,20 +109,75 @@ std::vector<CourseProblem> CheckScriptText(const QString& path, const QString& s
     return problems.take();
 }
 
+namespace {
+
+// Lesson numbers of the scripts in a course folder under Book/: "7.dat" is lesson 7.
+QList<int> scriptLessons(const QString& folder) {
+    static const QRegularExpression name(QStringLiteral("^([1-9][0-9]{0,5})\\.dat$"));
+    QList<int> lessons;
+    for (const QString& file : QDir(folder).entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = name.match(file);
+        if (m.hasMatch()) lessons << m.captured(1).toInt();
+    }
+    std::sort(lessons.begin(), lessons.end());
+    return lessons;
+}
+
+// Whether the script could be read at all.
+bool checkScriptFile(std::vector<CourseProblem>& all, const QString& programDir,
+                     const QString& course, int lesson) {
+    const QString path = LessonScriptPath(programDir, course, lesson);
+    const QString shown = relative(programDir, path);
+    const DocumentRead read = readDocument(path);
+    if (!read.ok) {
+        all.push_back({shown, QFileInfo::exists(path) ? QStringLiteral("cannot be read")
+                                                      : QStringLiteral("missing")});
+        return false;
+    }
+    for (CourseProblem& p : CheckScriptText(shown, read.text))
+        all.push_back(std::move(p));
+    return true;
+}
+
+// Every media file the course's rule asks for and the ProgramDir lacks, once per file.
+void checkMedia(std::vector<CourseProblem>& all, const QString& programDir, const QString& course,
+                const QList<int>& lessons) {
+    QMap<QString, QStringList> missing; // media file -> the lessons that play it
+    for (int lesson : lessons) {
+        const LessonMedia media = MediaForLesson(course, lesson);
+        if (media.relativePath.isEmpty()) {
+            all.push_back({relative(programDir, LessonScriptPath(programDir, course, lesson)),
+                           QStringLiteral("lesson %1 lies in no track of the course").arg(lesson)});
+        } else if (!QFileInfo(ProgramPath(programDir, {media.relativePath})).isFile()) {
+            missing[media.relativePath] << QString::number(lesson);
+        }
+    }
+    for (auto it = missing.cbegin(); it != missing.cend(); ++it)
+        all.push_back({it.key(), QStringLiteral("missing; played by %1 %2 of %3")
+                                     .arg(it.value().size() == 1 ? "lesson" : "lessons",
+                                          it.value().join(", "), course)});
+}
+
+} // namespace
+
 std::vector<CourseProblem> CheckProgramDir(const QString& programDir) {
     QStringList titles;
     std::vector<CourseProblem> all = checkCatalogue(programDir, titles);
-    for (int lesson = 1; lesson <= titles.size(); ++lesson) {
-        const QString path = LessonScriptPath(programDir, TheCourse, lesson);
-        const QString shown = relative(programDir, path);
-        const DocumentRead read = readDocument(path);
-        if (!read.ok) {
-            all.push_back({shown, QFileInfo::exists(path) ? QStringLiteral("cannot be read")
-                                                          : QStringLiteral("missing")});
-            continue;
+    const QString books = ProgramPath(programDir, {"Book"});
+    QStringList courses = QDir(books).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    if (!titles.isEmpty() && !courses.contains(TheCourse)) courses.prepend(TheCourse);
+    for (const QString& course : courses) {
+        QList<int> lessons = scriptLessons(ProgramPath(books, {course}));
+        if (course == TheCourse) {
+            // Every lesson of the catalogue, whether its script is there or not.
+            for (int lesson = 1; lesson <= titles.size(); ++lesson)
+                if (!lessons.contains(lesson)) lessons << lesson;
+            std::sort(lessons.begin(), lessons.end());
         }
-        for (CourseProblem& p : CheckScriptText(shown, read.text))
-            all.push_back(std::move(p));
+        QList<int> present;
+        for (int lesson : lessons)
+            if (checkScriptFile(all, programDir, course, lesson)) present << lesson;
+        checkMedia(all, programDir, course, present); // a lesson without a script plays nothing
     }
     return all;
 }
