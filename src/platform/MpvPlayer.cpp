@@ -107,6 +107,7 @@ std::int64_t playlistEntry(const mpv_node& result) {
 
 MpvPlayer::MpvPlayer(const MpvSettings& settings, QObject* parent)
     : QObject(parent) {
+    sinceStart_.start();
     surfaceTimeout_.setSingleShot(true);
     surfaceTimeout_.setInterval(kSurfaceTimeoutMs);
     connect(&surfaceTimeout_, &QTimer::timeout, this, &MpvPlayer::giveUpOnSurface);
@@ -197,6 +198,7 @@ void MpvPlayer::onSurfaceReady() {
 void MpvPlayer::SetFile(const QString& path) {
     file_ = path;
     lastPosition_ = 0.0;
+    clock_.reset();
     requested_.reset();
     pendingSeek_.reset();
     playing_ = !path.isEmpty();
@@ -252,14 +254,17 @@ bool MpvPlayer::IsPlaying() const {
 }
 
 double MpvPlayer::Position() const {
-    if (requested_) return *requested_;
+    if (requested_) {
+        clock_.reset();
+        return *requested_;
+    }
     if (stage_ != Stage::Ready) return 0.0;
     // While mpv rebuilds its decoders or output it has no position for a moment; the clock
     // must not jump back to the start then.
     double seconds = 0.0;
     if (mpv_get_property(mpv_, "time-pos", MPV_FORMAT_DOUBLE, &seconds) == 0)
         lastPosition_ = std::max(0.0, seconds);
-    return lastPosition_;
+    return clock_.read(lastPosition_, sinceStart_.nsecsElapsed() / 1e9, playing_);
 }
 
 void MpvPlayer::SetPosition(double seconds) {

@@ -8,7 +8,9 @@
 // and the position asked for is the one reported until mpv has really moved there.
 
 #include "MediaPlayer.h"
+#include "PlaybackClock.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -108,6 +110,8 @@ private:
     std::optional<double> requested_;   // reported until mpv has moved there
     bool seekLanded_ = false;           // mpv has done the seek to requested_
     mutable double lastPosition_ = 0.0; // mpv's position when it last had one
+    mutable PlaybackClock clock_;       // mpv's coarse steps made smooth
+    QElapsedTimer sinceStart_;
     int seeksInFlight_ = 0;
     int pauseSetsInFlight_ = 0;
 };
