@@ -6,6 +6,7 @@
 #include "MpvPlayer.h"
 #include "Platform.h"
 #include "Program.h"
+#include "QtSoundPlayer.h"
 #include "TerminationSignals.h"
 
 #include <QApplication>
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
     MpvPlayer wordPlayer(MpvSettings{.video = false, .vo = {}, .ao = {}});
     MessageBoxNotices notices;
     DesktopShell shell;
-    Platform platform{display, lessonPlayer, wordPlayer, notices, shell};
+    QtSoundPlayer sounds;
+    Platform platform{display, lessonPlayer, wordPlayer, notices, shell, sounds};
 
     Program program(platform, QCoreApplication::applicationDirPath());
     Form1& form = program.form();

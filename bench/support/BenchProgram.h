@@ -36,7 +36,8 @@ private:
     FakeMediaPlayer wordPlayer_;
     FakeNotices notices_;
     FakeShell shell_;
-    Platform platform_{display_, lessonPlayer_, wordPlayer_, notices_, shell_};
+    FakeSounds sounds_;
+    Platform platform_{display_, lessonPlayer_, wordPlayer_, notices_, shell_, sounds_};
     std::unique_ptr<Program> program_;
 };
 

@@ -7,6 +7,7 @@
 #include "MediaRules.h"
 #include "Platform.h"
 #include "RtfReader.h"
+#include "SentenceList.h"
 #include "SentenceTracker.h"
 #include "TransportState.h"
 
@@ -31,10 +32,12 @@ QString mediaPath(const FormState& s) {
 
 } // namespace
 
-LessonLoading::LessonLoading(Form1& form, Platform& platform, SentenceTracker& tracker)
+LessonLoading::LessonLoading(Form1& form, Platform& platform, SentenceTracker& tracker,
+                             SentenceList& list)
     : form_(form)
     , platform_(platform)
-    , tracker_(tracker) {
+    , tracker_(tracker)
+    , list_(list) {
     connect(form.Timer6, &QTimer::timeout, this, &LessonLoading::OpenDownloadPage);
 }
 
@@ -157,8 +160,10 @@ void LessonLoading::ClearPreviousLesson() {
     form_.AllVoiceImage.UnloadAll();
 }
 
-// The sentence list's and the translation view's rows are made by those views.
-void LessonLoading::BuildRows() {}
+// The translation view adds its rows here too.
+void LessonLoading::BuildRows() {
+    list_.BuildRows();
+}
 
 void LessonLoading::ShowFirstSentence() {
     tracker_.AdvanceSentence();

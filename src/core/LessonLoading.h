@@ -9,13 +9,14 @@
 namespace lumeport {
 
 class Form1;
+class SentenceList;
 class SentenceTracker;
 struct Platform;
 
 class LessonLoading : public QObject {
     Q_OBJECT
 public:
-    LessonLoading(Form1& form, Platform& platform, SentenceTracker& tracker);
+    LessonLoading(Form1& form, Platform& platform, SentenceTracker& tracker, SentenceList& list);
 
     struct Step {
         const char* name;
@@ -58,6 +59,7 @@ private:
     Form1& form_;
     Platform& platform_;
     SentenceTracker& tracker_;
+    SentenceList& list_;
 };
 
 } // namespace lumeport

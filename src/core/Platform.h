@@ -6,6 +6,7 @@
 #include "MediaPlayer.h"
 #include "Notices.h"
 #include "Shell.h"
+#include "SoundPlayer.h"
 
 namespace lumeport {
 
@@ -15,6 +16,7 @@ struct Platform {
     MediaPlayer& wordPlayer;   // WindowsMediaPlayer2: word recordings, never seen
     Notices& notices;
     Shell& shell;
+    SoundPlayer& sounds;
 };
 
 } // namespace lumeport

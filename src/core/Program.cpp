@@ -2,11 +2,17 @@
 
 #include "CourseSelection.h"
 #include "Form1.h"
+#include "KeyPreview.h"
 #include "LessonLoading.h"
 #include "Platform.h"
+#include "ScrollControls.h"
+#include "SentenceList.h"
 #include "SentenceTracker.h"
 #include "Startup.h"
+#include "SubtitleBarControls.h"
+#include "Transport.h"
 #include "WindowChrome.h"
+#include "WordPopup.h"
 
 namespace lumeport {
 
@@ -24,13 +30,24 @@ double PixelsPerTwip(const Display& display) {
 Program::Program(Platform& platform, const QString& programDir)
     : platform_(platform)
     , form_(std::make_unique<Form1>(PixelsPerTwip(platform.display))) {
-    form_->state.ProgramDir = programDir;
-    chrome_ = std::make_unique<WindowChrome>(*form_);
-    tracker_ = std::make_unique<SentenceTracker>(*form_, platform_.lessonPlayer);
-    loading_ = std::make_unique<LessonLoading>(*form_, platform_, *tracker_);
-    courses_ = std::make_unique<CourseSelection>(*form_, *loading_);
-    startup_ = std::make_unique<Startup>(*form_, platform_, *courses_, *loading_);
-    QObject::connect(form_.get(), &Form1::unloading, form_.get(), [this] { Shutdown(*form_); });
+    Form1& f = *form_;
+    f.state.ProgramDir = programDir;
+    chrome_ = std::make_unique<WindowChrome>(f);
+    keys_ = std::make_unique<KeyPreview>(f);
+    popup_ = std::make_unique<WordPopup>(f);
+    tracker_ = std::make_unique<SentenceTracker>(f, platform_.lessonPlayer);
+    transport_ = std::make_unique<Transport>(f, platform_.lessonPlayer, *tracker_);
+    list_ = std::make_unique<SentenceList>(f, platform_.lessonPlayer, *tracker_);
+    subtitles_ = std::make_unique<SubtitleBarControls>(f, platform_.sounds, *popup_);
+    translationScrolling_ = std::make_unique<ScrollControls>(
+        f, [&f] { return ScrolledPanel::Translation(f); }, f.Combo2);
+    fullTextScrolling_ = std::make_unique<ScrollControls>(
+        f, [&f] { return ScrolledPanel::FullText(f); }, f.Combo3);
+    loading_ = std::make_unique<LessonLoading>(f, platform_, *tracker_, *list_);
+    courses_ = std::make_unique<CourseSelection>(f, *loading_);
+    startup_ = std::make_unique<Startup>(f, platform_, *courses_, *loading_);
+    QObject::connect(keys_.get(), &KeyPreview::keyDown, transport_.get(), &Transport::KeyDown);
+    QObject::connect(&f, &Form1::unloading, &f, [this] { Shutdown(*form_); });
 }
 
 Program::~Program() = default;

@@ -6,6 +6,7 @@
 #include "LessonLoading.h"
 #include "Platform.h"
 #include "StateFiles.h"
+#include "WindowLayout.h"
 
 #include <limits>
 
@@ -58,9 +59,7 @@ void Startup::Run() {
 }
 
 void Startup::ScaleInterface() {
-    // The scaling pass over every control comes with the window layout.
-    const int dpi = platform_.display.HorizontalDpi();
-    if (dpi > 0) form_.state.ScaleRatio = static_cast<float>(1440.0 / dpi / 15.0);
+    lumeport::ScaleInterface(form_, platform_.display);
 }
 
 void Startup::PlaceCoursePanel() {
@@ -145,7 +144,9 @@ void Startup::SetExerciseKind() {
     form_.state.ExerciseKind = 1;
 }
 
-void Startup::LayOutWindow() {}
+void Startup::LayOutWindow() {
+    lumeport::LayOutWindow(form_, platform_.display);
+}
 
 void Startup::LoadFirstLesson() {
     loading_.LoadLesson();

@@ -40,6 +40,11 @@ void CommandButton::setPicture(const QPixmap& picture) {
     widget()->update();
 }
 
+void CommandButton::setArt(Art art) {
+    art_.setArt(art);
+    widget()->update();
+}
+
 void CommandButton::setCaption(const QString& caption) {
     caption_ = caption;
     widget()->update();
@@ -60,7 +65,11 @@ void CommandButton::paint(QWidget* widget, bool hover, bool down) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRect r = widget->rect();
     const bool on = widget->isEnabled();
-    if (!caption_.isEmpty() || picture_.isNull()) {
+    if (!art_.empty()) {
+        painter.setOpacity(on ? (hover ? 1.0 : 0.92) : 0.4);
+        painter.drawPixmap(down ? QPoint(1, 1) : QPoint(0, 0), art_.pictureFor(*widget));
+        painter.setOpacity(1);
+    } else if (!caption_.isEmpty() || picture_.isNull()) {
         painter.setPen(QColor(0x7A, 0x96, 0xDF));
         painter.setBrush(hover && on ? back_.lighter(108) : back_);
         painter.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace lumeport {
@@ -21,6 +22,10 @@ public:
             if (items_[static_cast<size_t>(i)]) return i;
         return -1;
     }
+
+    // Runs for every element made from now on (elements are made once and then reused), so a
+    // handler wires each element's events once.
+    void onCreate(std::function<void(T&)> wire) { wire_ = std::move(wire); }
 
     void set(int i, T* control) {
         if (i >= static_cast<int>(items_.size())) items_.resize(static_cast<size_t>(i) + 1);
@@ -61,9 +66,10 @@ public:
     void UnloadAll() { UnloadFrom(1); }
 
 private:
-    static T* make(const T& model) {
+    T* make(const T& model) {
         auto* element = new T(model.name(), model.widget()->parentWidget(), model.pixelsPerTwip());
         element->setParent(model.parent());
+        if (wire_) wire_(*element);
         return element;
     }
     T* take() {
@@ -74,6 +80,7 @@ private:
 
     std::vector<T*> items_;
     std::vector<T*> spare_;
+    std::function<void(T&)> wire_;
 };
 
 } // namespace lumeport

@@ -11,14 +11,6 @@ namespace lumeport {
 
 namespace {
 
-QSize pixelSize(const Control& c, const ControlDesign& d) {
-    return {c.pixelsFromTwips(d.width), c.pixelsFromTwips(d.height)};
-}
-
-QPixmap designPicture(const Control& c, const ControlDesign& d) {
-    return DrawArt(d.picture, pixelSize(c, d), qApp ? qApp->devicePixelRatio() : 1.0);
-}
-
 void setWidgetBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, colour);
@@ -51,20 +43,20 @@ void ApplyDesign(PictureBox& c, const ControlDesign& d) {
     if (d.tooltipLook) c.setBackColor(QToolTip::palette().color(QPalette::ToolTipBase));
     if (d.back.isValid()) c.setBackColor(d.back);
     c.setBorder(d.border);
-    if (d.picture != Art::None) c.setPicture(designPicture(c, d));
+    if (d.picture != Art::None) c.setArt(d.picture);
 }
 
 void ApplyDesign(Image& c, const ControlDesign& d) {
     ApplyDesign(static_cast<Control&>(c), d);
     c.setStretch(d.stretch);
-    if (d.picture != Art::None) c.setPicture(designPicture(c, d));
+    if (d.picture != Art::None) c.setArt(d.picture);
 }
 
 void ApplyDesign(CommandButton& c, const ControlDesign& d) {
     ApplyDesign(static_cast<Control&>(c), d);
     if (d.back.isValid()) c.setBackColor(d.back);
     c.setCaption(d.caption);
-    if (d.picture != Art::None) c.setPicture(designPicture(c, d));
+    if (d.picture != Art::None) c.setArt(d.picture);
 }
 
 void ApplyDesign(TreeView& c, const ControlDesign& d) {

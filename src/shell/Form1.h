@@ -36,10 +36,33 @@ public:
     // Closes the window as its close button does: shut-down runs first.
     void Unload();
 
-    // --- title bar
+    // --- frame and title bar
+    Image* Image9 = nullptr;  // title bar
+    Image* Image28 = nullptr; // centred title picture
+    Image* Image29 = nullptr; // program picture
     Label* Label9 = nullptr;
-    CommandButton* Command6 = nullptr; // close
     CommandButton* Command7 = nullptr; // minimise
+    Image* Image27 = nullptr;
+    CommandButton* Command6 = nullptr; // close
+    Image* Image4 = nullptr;           // tab strip
+    Label* Label51 = nullptr;          // top strip
+    Image* Image5 = nullptr;           // banner
+    PictureBox* Picture31 = nullptr;   // banner's link panel
+    Label* Label59 = nullptr;          // scrolling link
+    Image* Image8 = nullptr;           // separator under the toolbars
+    Image* Image22 = nullptr;          // separator of the left column
+    Image* Image23 = nullptr;          // separator under the small video
+    Image* Image24 = nullptr;          // left edge strip
+    Image* Image25 = nullptr;          // right edge strip
+    Label* Label46 = nullptr;          // left border line
+    Label* Label47 = nullptr;          // right border line
+
+    // --- toolbars of the study views
+    PictureBox* Picture13 = nullptr; // full text
+    CommandButton* Command14 = nullptr;
+    PictureBox* Picture17 = nullptr; // translation
+    PictureBox* Picture19 = nullptr; // dictation
+    PictureBox* Picture28 = nullptr; // recording
 
     // --- lesson choice
     CommandButton* Command13 = nullptr; // course panel toggle
@@ -66,6 +89,7 @@ public:
     // --- sentence list (play view)
     PictureBox* Picture1 = nullptr;
     Label* Label39 = nullptr;
+    Image* Image30 = nullptr;
     PictureBox* Picture11 = nullptr; // viewport
     PictureBox* Picture10 = nullptr; // content
     Image* Image15 = nullptr;        // background kept still
@@ -137,6 +161,10 @@ public:
 
     // --- bottom bar
     Image* Image6 = nullptr;
+    Image* Image7 = nullptr;
+    Image* Image10 = nullptr;           // progress end cap
+    Image* Image11 = nullptr;           // volume track
+    CommandButton* Command29 = nullptr; // mini mode
     CommandButton* Command1 = nullptr;  // play
     CommandButton* Command2 = nullptr;  // pause
     CommandButton* Command3 = nullptr;  // stop

@@ -12,7 +12,9 @@ namespace lumeport {
 
 struct FormState {
     QString ProgramDir;
-    float ScaleRatio = 1; // 1440 / dpi / 15, set once at start
+    // 1440 / dpi / 15, set once at start: computed in double, stored rounded to single
+    // precision, and used in double arithmetic with the twips.
+    double ScaleRatio = 1;
     QString DictionaryText;
     int RunCount = 0;
 
@@ -44,6 +46,10 @@ struct FormState {
     bool CardShowEnglish = true;
     bool CardShowChinese = true;
     bool CardNoteShown = true;
+
+    // The press point inside whichever thumb is being dragged, in twips.
+    double DragAnchorX = 0, DragAnchorY = 0;
+    QString ClickedWord;
 
     int ViewMode = 0; // the tab selected: 0 play, 1 full text, 2 translation, 3 dictation,
                       // 4 notes, 5 sentence card

@@ -43,6 +43,11 @@ void PictureBox::setPicture(const QPixmap& picture) {
     widget()->update();
 }
 
+void PictureBox::setArt(Art art) {
+    art_.setArt(art);
+    widget()->update();
+}
+
 void PictureBox::setBorder(bool border) {
     border_ = border;
     widget()->update();
@@ -51,6 +56,7 @@ void PictureBox::setBorder(bool border) {
 void PictureBox::paint(QWidget* widget) {
     QPainter painter(widget);
     painter.fillRect(widget->rect(), back_);
+    if (!art_.empty()) painter.drawPixmap(0, 0, art_.pictureFor(*widget));
     if (!picture_.isNull()) painter.drawPixmap(0, 0, picture_);
     if (border_) {
         painter.setPen(QColor(0x80, 0x80, 0x80));
@@ -64,6 +70,12 @@ Image::Image(const QString& name, QWidget* parent, double pixelsPerTwip)
 void Image::setPicture(const QPixmap& picture) {
     picture_ = picture;
     if (!stretch_) fitToPicture();
+    widget()->update();
+}
+
+void Image::setArt(Art art) {
+    picture_ = {};
+    art_.setArt(art);
     widget()->update();
 }
 
@@ -82,13 +94,18 @@ void Image::fitToPicture() {
 void Image::copyLookFrom(const Image& other) {
     stretch_ = other.stretch_;
     picture_ = other.picture_;
+    art_.setArt(other.art_.art());
     setPointer(other.pointer());
     setGeometry(left(), top(), other.width(), other.height());
 }
 
 void Image::paint(QWidget* widget) {
-    if (picture_.isNull()) return;
     QPainter painter(widget);
+    if (!art_.empty()) {
+        painter.drawPixmap(0, 0, art_.pictureFor(*widget));
+        return;
+    }
+    if (picture_.isNull()) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (stretch_)
         painter.drawPixmap(widget->rect(), picture_);

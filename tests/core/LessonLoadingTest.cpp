@@ -113,6 +113,22 @@ TEST_F(LessonLoadingTest, TheTrackersFollowTheView) {
     EXPECT_FALSE(form().Timer2->isActive());
 }
 
+TEST_F(LessonLoadingTest, ALessonsRowsReplaceThePreviousLessons) {
+    QString forty = "*";
+    for (int i = 1; i <= 40; ++i)
+        forty += QString("^S%1^#句#%1#%2######*").arg(i).arg(i + 0.5);
+    writeText("Book/Wandervale/4.dat", forty);
+    writeText("Book/Wandervale/5.dat", "*^A^#甲#1#2######*^B^#乙#3#4######*^C^#丙#5#6######*");
+    load("Wandervale", 4);
+    EXPECT_EQ(form().Label5.upperBound(), 40);
+    load("Wandervale", 5);
+    EXPECT_EQ(form().Label5.upperBound(), 3);
+    int shown = 0;
+    for (QObject* child : form().Picture10->widget()->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) ++shown;
+    EXPECT_EQ(shown, 3 + 1); // the three rows and the background picture
+}
+
 TEST_F(LessonLoadingTest, NotesComeWithTheLessonAndAnEmptyLessonReplacesTheOld) {
     writeFile("Note/Wandervale/3.rtf", "{\\rtf1\\ansi Lesson {\\b three} notes\\par}");
     writeText("Book/Wandervale/3.dat", "*^Three^#三#1#2######*");

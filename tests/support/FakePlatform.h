@@ -3,6 +3,7 @@
 
 #include "Notices.h"
 #include "Shell.h"
+#include "SoundPlayer.h"
 
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,12 @@ public:
         shown << title + ": " + text;
         if (whileShown) whileShown();
     }
+};
+
+class FakeSounds : public SoundPlayer {
+public:
+    QStringList played;
+    void Play(const QString& path) override { played << path; }
 };
 
 class FakeShell : public Shell {
