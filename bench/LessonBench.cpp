@@ -33,4 +33,19 @@ void BM_AdvanceSentence40Tokens(benchmark::State& state) {
 }
 BENCHMARK(BM_AdvanceSentence40Tokens)->Unit(benchmark::kMicrosecond);
 
+// From nothing to the first sentence playing: the window made from its design, start-up with
+// its layout, and the load of a 300-sentence lesson.
+void BM_StartupToFirstSentence(benchmark::State& state) {
+    const QString script = GeneratedScript(300, 12);
+    EnsureApplication();
+    for (auto _ : state) {
+        auto bench = std::make_unique<BenchProgram>(script);
+        benchmark::DoNotOptimize(bench->lessonPlayer().playing);
+        state.PauseTiming();
+        bench.reset(); // taking the window down is not part of starting up
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupToFirstSentence)->Unit(benchmark::kMillisecond);
+
 } // namespace

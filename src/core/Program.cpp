@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "BannerLink.h"
 #include "CourseSelection.h"
 #include "Form1.h"
 #include "KeyPreview.h"
@@ -33,6 +34,7 @@ Program::Program(Platform& platform, const QString& programDir)
     Form1& f = *form_;
     f.state.ProgramDir = programDir;
     chrome_ = std::make_unique<WindowChrome>(f);
+    banner_ = std::make_unique<BannerLink>(f, platform_.shell);
     keys_ = std::make_unique<KeyPreview>(f);
     popup_ = std::make_unique<WordPopup>(f);
     tracker_ = std::make_unique<SentenceTracker>(f, platform_.lessonPlayer);
@@ -45,7 +47,7 @@ Program::Program(Platform& platform, const QString& programDir)
         f, [&f] { return ScrolledPanel::FullText(f); }, f.Combo3);
     loading_ = std::make_unique<LessonLoading>(f, platform_, *tracker_, *list_);
     courses_ = std::make_unique<CourseSelection>(f, *loading_);
-    startup_ = std::make_unique<Startup>(f, platform_, *courses_, *loading_);
+    startup_ = std::make_unique<Startup>(f, platform_, *courses_, *loading_, *banner_);
     QObject::connect(keys_.get(), &KeyPreview::keyDown, transport_.get(), &Transport::KeyDown);
     QObject::connect(&f, &Form1::unloading, &f, [this] { Shutdown(*form_); });
 }

@@ -7,6 +7,7 @@
 
 namespace lumeport {
 
+class BannerLink;
 class CourseSelection;
 class Form1;
 class KeyPreview;
@@ -36,11 +37,13 @@ public:
     Transport& transport() { return *transport_; }
     SentenceList& list() { return *list_; }
     SubtitleBarControls& subtitles() { return *subtitles_; }
+    BannerLink& banner() { return *banner_; }
 
 private:
     Platform& platform_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<WindowChrome> chrome_;
+    std::unique_ptr<BannerLink> banner_;
     std::unique_ptr<KeyPreview> keys_;
     std::unique_ptr<WordPopup> popup_;
     std::unique_ptr<SentenceTracker> tracker_;

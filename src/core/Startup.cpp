@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "Artwork.h"
+#include "BannerLink.h"
 #include "CourseSelection.h"
 #include "Form1.h"
 #include "LessonLoading.h"
@@ -16,11 +17,13 @@ namespace {
 const QColor Paper(0xED, 0xF2, 0xF9);
 } // namespace
 
-Startup::Startup(Form1& form, Platform& platform, CourseSelection& courses, LessonLoading& loading)
+Startup::Startup(Form1& form, Platform& platform, CourseSelection& courses, LessonLoading& loading,
+                 BannerLink& banner)
     : form_(form)
     , platform_(platform)
     , courses_(courses)
-    , loading_(loading) {}
+    , loading_(loading)
+    , banner_(banner) {}
 
 const std::vector<Startup::Step>& Startup::Steps() {
     static const std::vector<Step> steps = {
@@ -158,7 +161,9 @@ void Startup::ShowInstallPath() {
 
 void Startup::OpenWaveDevice() {}
 
-void Startup::PlaceBannerLink() {}
+void Startup::PlaceBannerLink() {
+    banner_.PlaceAtStart();
+}
 
 void Shutdown(Form1& form) {
     WriteStateNumber(SettingsFilePath(form.state.ProgramDir), form.state.Lesson.SavedNodeIndex);

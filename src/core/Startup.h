@@ -7,6 +7,7 @@
 
 namespace lumeport {
 
+class BannerLink;
 class CourseSelection;
 class Form1;
 class LessonLoading;
@@ -14,7 +15,8 @@ struct Platform;
 
 class Startup {
 public:
-    Startup(Form1& form, Platform& platform, CourseSelection& courses, LessonLoading& loading);
+    Startup(Form1& form, Platform& platform, CourseSelection& courses, LessonLoading& loading,
+            BannerLink& banner);
 
     struct Step {
         const char* name;
@@ -51,6 +53,7 @@ private:
     Platform& platform_;
     CourseSelection& courses_;
     LessonLoading& loading_;
+    BannerLink& banner_;
     QString settingsText_;
 };
 

@@ -54,6 +54,7 @@ void ApplyDesign(Image& c, const ControlDesign& d) {
 
 void ApplyDesign(CommandButton& c, const ControlDesign& d) {
     ApplyDesign(static_cast<Control&>(c), d);
+    c.setPointer(Pointer::Hand); // every button reacts to a click
     if (d.back.isValid()) c.setBackColor(d.back);
     c.setCaption(d.caption);
     if (d.picture != Art::None) c.setArt(d.picture);

@@ -39,7 +39,7 @@ const std::vector<ControlDesign>& Form1Design() {
         C(Label51).at(450, 360).size(14460, 165),
         C(Image5).at(9675, 540).size(5745, 630).picture(Art::Banner).stretch(),
         C(Picture31).at(10035, 540).size(5220, 630).picture(Art::LinkPanel),
-        C(Label59).in("Picture31").at(5720, 270).caption("更多软件：https://www.example.org/lumeport").font(Song, 9).fore(0x00449F).autoSize().hand(),
+        C(Label59).in("Picture31").at(5720, 270).font(Song, 9).fore(0x00449F).autoSize().hand(),
         C(Image8).at(0, 1560).size(15360, 45).picture(Art::Separator).stretch(),
         C(Image22).at(2745, 1605).size(45, 8970).picture(Art::VerticalSeparator).stretch().hidden(),
         C(Image23).at(105, 4000).size(2640, 45).picture(Art::Separator).stretch().hidden(),

@@ -28,16 +28,19 @@ void Label::setCaption(const QString& caption) {
 }
 
 void Label::setForeColor(const QColor& colour) {
+    if (fore_ == colour) return;
     fore_ = colour;
     widget()->update();
 }
 
 void Label::setBackColor(const QColor& colour) {
+    if (back_ == colour) return;
     back_ = colour;
     widget()->update();
 }
 
 void Label::setTransparent(bool transparent) {
+    if (transparent_ == transparent) return;
     transparent_ = transparent;
     widget()->update();
 }

@@ -1,6 +1,7 @@
 // lumeport-course: the course author's tool.
 //   lumeport-course script FILE       the sentence table of a lesson script, as JSON lines
 //   lumeport-course check PROGRAMDIR  every problem of the course's catalogue and scripts
+//   lumeport-course text FILE         the plain text of a document (rich text or plain)
 
 #include "CourseCheck.h"
 #include "DocumentText.h"
@@ -23,7 +24,8 @@ void print(FILE* to, const QByteArray& bytes) {
 
 int usage() {
     print(stderr, "usage: lumeport-course script FILE\n"
-                  "       lumeport-course check PROGRAMDIR\n");
+                  "       lumeport-course check PROGRAMDIR\n"
+                  "       lumeport-course text FILE\n");
     return Unusable;
 }
 
@@ -36,6 +38,16 @@ int printScript(const QString& file) {
     const SentenceTable table = SentenceTable::FromScriptText(read.text);
     for (int n = 1; n <= table.SentenceCount(); ++n)
         print(stdout, SentenceJsonLine(n, table[n]));
+    return Clean;
+}
+
+int printText(const QString& file) {
+    const DocumentRead read = readDocument(file);
+    if (!read.ok) {
+        print(stderr, "lumeport-course: " + read.error.toUtf8() + "\n");
+        return Unusable;
+    }
+    print(stdout, read.text.toUtf8() + "\n");
     return Clean;
 }
 
@@ -58,5 +70,6 @@ int main(int argc, char* argv[]) {
     if (args.size() != 2) return usage();
     if (args[0] == "script") return printScript(args[1]);
     if (args[0] == "check") return check(args[1]);
+    if (args[0] == "text") return printText(args[1]);
     return usage();
 }
