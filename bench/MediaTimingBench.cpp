@@ -3,11 +3,12 @@
 // no picture), a generated WAV, the event loop running as it does for the learner.
 
 #include "DocumentText.h"
-#include "FakeDisplay.h"
 #include "FakePlatform.h"
 #include "MpvPlayer.h"
 #include "Platform.h"
 #include "Program.h"
+#include "SentenceDisplay.h"
+#include "Transport.h"
 #include "support/BenchProgram.h"
 
 #include <QCoreApplication>
@@ -81,6 +82,7 @@ public:
         program_ = std::make_unique<Program>(platform_, dir_.path());
     }
     Form1& form() { return program_->form(); }
+    Program& program() { return *program_; }
     MpvPlayer& player() { return player_; }
     void start() { program_->Start(); }
     // Runs the event loop, calling `sample` every millisecond, until `done` says so.
@@ -98,13 +100,9 @@ public:
 
 private:
     QTemporaryDir dir_;
-    FakeDisplay display_;
     MpvPlayer player_{MpvSettings{.video = false, .vo = "null", .ao = "null"}};
-    FakeMediaPlayer wordPlayer_;
-    FakeNotices notices_;
-    FakeShell shell_;
-    FakeSounds sounds_;
-    Platform platform_{display_, player_, wordPlayer_, notices_, shell_, sounds_};
+    FakeOutsideWorld world_;
+    Platform platform_ = world_.platformWith(player_);
     std::unique_ptr<Program> program_;
 };
 
@@ -131,28 +129,21 @@ void BM_SentenceSwitchLateness(benchmark::State& state) {
 }
 BENCHMARK(BM_SentenceSwitchLateness)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// Per-sentence tracking: each sentence played alone; how far past its end playback rests.
+// Per-sentence tracking: each sentence repeated alone; how far past its end playback rests.
 void BM_SentencePauseOvershoot(benchmark::State& state) {
     Figures figures;
     for (auto _ : state) {
         MpvLesson lesson;
         lesson.start();
         Form1& form = lesson.form();
-        FormState& s = form.state;
         for (int sentence = 2; sentence <= 9; ++sentence) {
-            s.CurrentSentence = sentence - 1;
-            form.Timer2->stop();
-            form.Timer1->start();
-            lesson.form().state.CurrentSentence = sentence - 1;
-            QTimer::singleShot(0, [&] {});
-            // The repeat action: the sentence's start, play, and the sentence tick pauses.
-            s.CurrentSentence = sentence;
-            s.SentenceEndSeconds = (sentence - 1) * SentenceLength + 2.7;
-            lesson.player().SetPosition((sentence - 1) * SentenceLength + 1.7);
-            lesson.player().Play();
+            form.state.CurrentSentence = sentence;
+            SelectSentence(form);
+            lesson.program().transport().Repeat();
             lesson.run([] {}, [&] { return !form.Timer1->isActive(); }, 10000);
             lesson.run([] {}, [] { return false; }, 150); // let the pause settle
-            figures.late.push_back((lesson.player().Position() - s.SentenceEndSeconds) * 1000);
+            figures.late.push_back((lesson.player().Position() - form.state.SentenceEndSeconds) *
+                                   1000);
         }
     }
     figures.report(state, "pause_overshoot");

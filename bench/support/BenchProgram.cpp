@@ -42,7 +42,7 @@ BenchProgram::BenchProgram(const QString& script) {
     writeDocument(dir_.filePath("SETTING/BookList/Wandervale.dat"), "^第1课：Bench^");
     QDir(dir_.path()).mkpath("Book/Wandervale");
     writeDocument(dir_.filePath("Book/Wandervale/1.dat"), script);
-    program_ = std::make_unique<Program>(platform_, dir_.path());
+    program_ = std::make_unique<Program>(world_.platform, dir_.path());
     program_->Start();
 }
 

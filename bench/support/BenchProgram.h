@@ -2,8 +2,6 @@
 // The whole program over a generated lesson in a temporary ProgramDir, with fake platform
 // objects, for the benchmarks (offscreen, real widgets).
 
-#include "FakeDisplay.h"
-#include "FakeMediaPlayer.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Platform.h"
@@ -27,17 +25,11 @@ public:
 
     Form1& form() { return program_->form(); }
     Program& program() { return *program_; }
-    FakeMediaPlayer& lessonPlayer() { return lessonPlayer_; }
+    FakeMediaPlayer& lessonPlayer() { return world_.lessonPlayer; }
 
 private:
     QTemporaryDir dir_;
-    FakeDisplay display_;
-    FakeMediaPlayer lessonPlayer_;
-    FakeMediaPlayer wordPlayer_;
-    FakeNotices notices_;
-    FakeShell shell_;
-    FakeSounds sounds_;
-    Platform platform_{display_, lessonPlayer_, wordPlayer_, notices_, shell_, sounds_};
+    FakeOutsideWorld world_;
     std::unique_ptr<Program> program_;
 };
 

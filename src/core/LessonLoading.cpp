@@ -41,8 +41,8 @@ LessonLoading::LessonLoading(Form1& form, Platform& platform, SentenceTracker& t
     connect(form.Timer6, &QTimer::timeout, this, &LessonLoading::OpenDownloadPage);
 }
 
-const std::vector<LessonLoading::Step>& LessonLoading::Steps() {
-    static const std::vector<Step> steps = {
+const std::vector<Step<LessonLoading>>& LessonLoading::Steps() {
+    static const std::vector<Step<LessonLoading>> steps = {
         {"set the trackers by view", &LessonLoading::SetTrackersByView},
         {"reset the current sentence", &LessonLoading::ResetCurrentSentence},
         {"set the volumes", &LessonLoading::SetVolumes},
@@ -71,13 +71,7 @@ const std::vector<LessonLoading::Step>& LessonLoading::Steps() {
 }
 
 void LessonLoading::LoadLesson() {
-    for (const Step& step : Steps()) {
-        try {
-            (this->*step.run)();
-        } catch (...) {
-            // A failing step is skipped; loading goes on with the next one.
-        }
-    }
+    RunSteps(*this, Steps());
 }
 
 void LessonLoading::SetTrackersByView() {

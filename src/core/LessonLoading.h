@@ -3,6 +3,8 @@
 // sentence table, its notes, and every view of its sentences, ending with its first sentence
 // playing.
 
+#include "Steps.h"
+
 #include <QObject>
 #include <vector>
 
@@ -18,11 +20,7 @@ class LessonLoading : public QObject {
 public:
     LessonLoading(Form1& form, Platform& platform, SentenceTracker& tracker, SentenceList& list);
 
-    struct Step {
-        const char* name;
-        void (LessonLoading::*run)();
-    };
-    static const std::vector<Step>& Steps();
+    static const std::vector<Step<LessonLoading>>& Steps();
 
     // Loads the lesson CourseName / LessonNo name. Every step stands alone: one that fails
     // is skipped and loading goes on. A missing script gives an empty lesson.

@@ -25,8 +25,8 @@ Startup::Startup(Form1& form, Platform& platform, CourseSelection& courses, Less
     , loading_(loading)
     , banner_(banner) {}
 
-const std::vector<Startup::Step>& Startup::Steps() {
-    static const std::vector<Step> steps = {
+const std::vector<Step<Startup>>& Startup::Steps() {
+    static const std::vector<Step<Startup>> steps = {
         {"scale the interface", &Startup::ScaleInterface},
         {"place the course panel", &Startup::PlaceCoursePanel},
         {"fit the subtitle tile strip", &Startup::FitSubtitleTileStrip},
@@ -51,13 +51,7 @@ const std::vector<Startup::Step>& Startup::Steps() {
 }
 
 void Startup::Run() {
-    for (const Step& step : Steps()) {
-        try {
-            (this->*step.run)();
-        } catch (...) {
-            // A failing step is skipped; start-up goes on with the next one.
-        }
-    }
+    RunSteps(*this, Steps());
     form_.setVisible(true);
 }
 

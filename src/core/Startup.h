@@ -1,6 +1,8 @@
 #pragma once
 // Opening and closing the window: the start-up steps in their order, and shut-down.
 
+#include "Steps.h"
+
 #include <QString>
 #include <functional>
 #include <vector>
@@ -18,11 +20,7 @@ public:
     Startup(Form1& form, Platform& platform, CourseSelection& courses, LessonLoading& loading,
             BannerLink& banner);
 
-    struct Step {
-        const char* name;
-        void (Startup::*run)();
-    };
-    static const std::vector<Step>& Steps();
+    static const std::vector<Step<Startup>>& Steps();
 
     // Runs every step in order. Each step stands alone: one that fails is skipped and the
     // next one runs. The window is shown at the end.

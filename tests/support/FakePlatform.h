@@ -1,7 +1,10 @@
 #pragma once
 // Fakes of the outside world that record what the program asked of them.
 
+#include "FakeDisplay.h"
+#include "FakeMediaPlayer.h"
 #include "Notices.h"
+#include "Platform.h"
 #include "Shell.h"
 #include "SoundPlayer.h"
 
@@ -35,6 +38,22 @@ public:
     void Open(const QString& addressOrPath) override { opened << addressOrPath; }
     void Start(const QString& program, const QStringList& arguments, bool) override {
         started << (QStringList{program} + arguments).join(' ');
+    }
+};
+
+// The whole outside world faked, as the window tests and the benchmarks build the program on
+// it. `platformWith` swaps in another lesson player (a real one, for timing).
+struct FakeOutsideWorld {
+    FakeDisplay display;
+    FakeMediaPlayer lessonPlayer;
+    FakeMediaPlayer wordPlayer;
+    FakeNotices notices;
+    FakeShell shell;
+    FakeSounds sounds;
+    Platform platform{display, lessonPlayer, wordPlayer, notices, shell, sounds};
+
+    Platform platformWith(MediaPlayer& player) {
+        return {display, player, wordPlayer, notices, shell, sounds};
     }
 };
 

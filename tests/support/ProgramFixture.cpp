@@ -69,7 +69,7 @@ QString ProgramFixture::path(const QString& relativePath) const {
 
 void ProgramFixture::start() {
     program_.reset();
-    program_ = std::make_unique<Program>(platform_, dir_.path());
+    program_ = std::make_unique<Program>(world_.platform, dir_.path());
     program_->Start();
 }
 

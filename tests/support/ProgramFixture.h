@@ -3,8 +3,6 @@
 // test writes itself) and the whole program built over it with fake platform objects. Each
 // test reads as what a learner does.
 
-#include "FakeDisplay.h"
-#include "FakeMediaPlayer.h"
 #include "FakePlatform.h"
 #include "Form1.h"
 #include "Platform.h"
@@ -41,13 +39,13 @@ protected:
     Program& program() { return *program_; }
 
     QTemporaryDir dir_;
-    FakeDisplay display_;
-    FakeMediaPlayer lessonPlayer_; // plays the files that exist below the ProgramDir
-    FakeMediaPlayer wordPlayer_;
-    FakeNotices notices_;
-    FakeShell shell_;
-    FakeSounds sounds_;
-    Platform platform_{display_, lessonPlayer_, wordPlayer_, notices_, shell_, sounds_};
+    FakeOutsideWorld world_;
+    FakeDisplay& display_ = world_.display;
+    FakeMediaPlayer& lessonPlayer_ = world_.lessonPlayer; // plays the files that exist
+    FakeMediaPlayer& wordPlayer_ = world_.wordPlayer;
+    FakeNotices& notices_ = world_.notices;
+    FakeShell& shell_ = world_.shell;
+    FakeSounds& sounds_ = world_.sounds;
     std::unique_ptr<Program> program_;
 };
 
