@@ -10,6 +10,12 @@ void SelectLessonFromNode(LessonIdentity& lesson) {
     lesson.CourseName = TheCourse;
 }
 
+void ChooseLessonNode(LessonIdentity& lesson, int nodeIndex) {
+    lesson.LessonNodeIndex = nodeIndex;
+    SelectLessonFromNode(lesson);
+    lesson.SavedNodeIndex = lesson.LessonNodeIndex;
+}
+
 int NextLessonNode(int nodeIndex, int treeNodeCount) {
     const int last =
         treeNodeCount >= FirstLessonNode ? std::min(LastLessonNode, treeNodeCount) : LastLessonNode;

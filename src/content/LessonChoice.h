@@ -25,6 +25,9 @@ inline bool IsLessonNode(int nodeIndex) {
 
 // Sets CourseName and LessonNo from LessonNodeIndex; any other index changes nothing.
 void SelectLessonFromNode(LessonIdentity& lesson);
+// The learner's choice of a node: it becomes the lesson node, is mapped, and is the choice
+// the settings file keeps.
+void ChooseLessonNode(LessonIdentity& lesson, int nodeIndex);
 
 // The node the next-lesson button goes to. It stops at the last lesson node, or at the last
 // node of the tree when the catalogue lists fewer lessons (treeNodeCount < 2: no tree).

@@ -51,9 +51,7 @@ void CourseSelection::BuildCourseTree() {
 void CourseSelection::ChooseLessonInTree(int node) {
     LessonIdentity& lesson = form_.state.Lesson;
     if (form_.TreeView1->hasNode(node) && form_.TreeView1->nodeChildren(node) == 0) {
-        lesson.LessonNodeIndex = node;
-        SelectLessonFromNode(lesson);
-        lesson.SavedNodeIndex = lesson.LessonNodeIndex;
+        ChooseLessonNode(lesson, node);
         const QString script =
             LessonScriptPath(form_.state.ProgramDir, lesson.CourseName, lesson.LessonNo);
         if (QFileInfo(script).isFile()) {
@@ -79,9 +77,7 @@ void CourseSelection::PreviousLesson() {
 // The buttons do not check for the script: a lesson without one loads as an empty lesson.
 void CourseSelection::chooseNode(int node) {
     LessonIdentity& lesson = form_.state.Lesson;
-    lesson.LessonNodeIndex = node;
-    SelectLessonFromNode(lesson);
-    lesson.SavedNodeIndex = lesson.LessonNodeIndex;
+    ChooseLessonNode(lesson, node);
     form_.TreeView1->selectNode(lesson.LessonNodeIndex);
     loading_.LoadLesson();
     FocusViewKeyReceiver(form_);

@@ -14,8 +14,6 @@ namespace {
 const QColor RowText(0xFF, 0xFF, 0xFF);
 const QColor CurrentRowText(0xA4, 0xEB, 0x0C);
 const QColor CurrentRowBack(0x36, 0x6A, 0xB3);
-const QString EnglishOff = QStringLiteral("Close");
-const QString ChineseOff = QStringLiteral("已关闭");
 
 double seconds(const QString& text) {
     return SecondsFromTimeText(text).value_or(std::numeric_limits<double>::quiet_NaN());

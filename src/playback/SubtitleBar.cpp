@@ -7,8 +7,6 @@ namespace lumeport {
 
 namespace {
 
-const QString ChineseOff = QStringLiteral("已关闭");
-
 // Places `tile` after `previous`; a word that passes `limit` starts a new line at `first`'s
 // left. Tiles ending in a space or punctuation stay on their line.
 void placeAfter(Label& tile, const Label& previous, const Label& first, double limit) {

@@ -8,6 +8,10 @@ namespace lumeport {
 
 class Form1;
 
+// What a line that is switched off shows instead of the sentence.
+inline const QString EnglishOff = QStringLiteral("Close");
+inline const QString ChineseOff = QStringLiteral("已关闭");
+
 // A letter a..z of either case: the characters that make a tile a word.
 bool IsAsciiLetter(QChar c);
 

@@ -11,8 +11,6 @@ namespace lumeport {
 
 namespace {
 
-const QString EnglishOff = QStringLiteral("Close");
-const QString ChineseOff = QStringLiteral("已关闭");
 const char* const EnglishTip =
     "设置是否始终显示或关闭英文字幕（当英文字幕设为关闭时点击右侧“英文”标签可以临时显示英文字幕）";
 const char* const ChineseTip =

@@ -7,6 +7,7 @@
 #include "ScrolledPanel.h"
 #include "SentenceDisplay.h"
 #include "SentenceTracker.h"
+#include "SubtitleBar.h"
 #include "TipBox.h"
 #include "TransportState.h"
 #include "ViewFocus.h"
@@ -18,7 +19,6 @@ namespace lumeport {
 namespace {
 constexpr int DictationView = 3;
 constexpr int NotesView = 4;
-const QString ChineseOff = QStringLiteral("已关闭");
 } // namespace
 
 void RefocusView(Form1& form, Refocus how) {

@@ -71,13 +71,17 @@ QString relative(const QString& programDir, const QString& path) {
     return QDir(programDir).relativeFilePath(path);
 }
 
+// Why a file that readDocument refused could not be read.
+QString unreadable(const QString& path) {
+    return QFileInfo::exists(path) ? QStringLiteral("cannot be read") : QStringLiteral("missing");
+}
+
 std::vector<CourseProblem> checkCatalogue(const QString& programDir, QStringList& titles) {
     const QString path = CataloguePath(programDir, TheCourse);
     Problems problems(relative(programDir, path));
     const DocumentRead read = readDocument(path);
     if (!read.ok) {
-        problems.add(QFileInfo::exists(path) ? QStringLiteral("cannot be read")
-                                             : QStringLiteral("missing"));
+        problems.add(unreadable(path));
         return problems.take();
     }
     checkFraming(problems, read.text, TokenMark, QStringLiteral("the catalogue"));
@@ -130,8 +134,7 @@ bool checkScriptFile(std::vector<CourseProblem>& all, const QString& programDir,
     const QString shown = relative(programDir, path);
     const DocumentRead read = readDocument(path);
     if (!read.ok) {
-        all.push_back({shown, QFileInfo::exists(path) ? QStringLiteral("cannot be read")
-                                                      : QStringLiteral("missing")});
+        all.push_back({shown, unreadable(path)});
         return false;
     }
     for (CourseProblem& p : CheckScriptText(shown, read.text))
